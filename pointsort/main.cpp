@@ -1,0 +1,6 @@
+#include "pointsort.hpp"
+
+int main() {
+    Console console(standardStreams());
+    return pointsort(console, runtimeHeap());
+}
