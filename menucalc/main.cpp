@@ -1,0 +1,6 @@
+#include "menucalc.hpp"
+
+int main() {
+    Console console(standardStreams());
+    return menucalc(console);
+}
