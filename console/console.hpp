@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 // Where a console's bytes come from and go to: the process's standard streams, or a stand-in that a
@@ -40,9 +41,24 @@ public:
     // consumed up to the next white space.
     IntRead readInt();
 
-    void write(std::string_view text);
-    void writeLine(std::string_view text);
-    void writeChar(char c);
+    void write(std::string_view text) {
+        if (output_.size() - outputSize_ < text.size()) {
+            writeAfterFlush(text);
+            return;
+        }
+        std::memcpy(output_.data() + outputSize_, text.data(), text.size());
+        outputSize_ += text.size();
+    }
+    void writeLine(std::string_view text) {
+        write(text);
+        writeChar('\n');
+    }
+    void writeChar(char c) {
+        if (outputSize_ == output_.size()) {
+            flush();
+        }
+        output_[outputSize_++] = c;
+    }
     // "%d" with width 0, "%3d" with width 3, and so on: right-aligned in at least width places.
     void writeInt(std::int32_t value, int width = 0);
     // "%.Nf" with N decimals, as printf writes it in the C locale.
@@ -53,13 +69,21 @@ public:
 private:
     // Makes at least one unread byte available; false at the end of input.
     bool refill();
+    IntRead readIntAcrossRefills();
+    void writeAfterFlush(std::string_view text);
+    // Consumes the characters that accept takes, across refills; returns how many.
+    template <typename Accept>
+    std::size_t consume(Accept accept);
     void reserve(std::size_t size);
 
     Streams streams_;
-    std::array<char, 1 << 16> input_;
+    // One place more than a read fills, for the stop mark that ends every scan of the buffer.
+    std::array<char, (1 << 16) + 1> input_;
     std::size_t inputBegin_ = 0;
     std::size_t inputEnd_ = 0;
     bool inputEnded_ = false;
+    // A number is formed in a few bytes more room than it takes.
+    static constexpr std::size_t numberRoom = 32;
     std::array<char, 1 << 16> output_;
     std::size_t outputSize_ = 0;
 };
