@@ -38,15 +38,6 @@ bool writeStandardOutput(void*, const char* bytes, std::size_t size) {
     return true;
 }
 
-bool isSpace(char c) {
-    // Blank, or one of tab, line feed, vertical tab, form feed and carriage return.
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 }  // namespace
 
 Streams standardStreams() {
@@ -75,7 +66,7 @@ bool Console::refill() {
     // The read may wait for the user, who must first see everything written so far.
     flush();
     inputBegin_ = 0;
-    inputEnd_ = streams_.read(streams_.context, input_.data(), input_.size() - 1);
+    inputEnd_ = streams_.read(streams_.context, input_.data(), inputCapacity);
     input_[inputEnd_] = '\0';
     inputEnded_ = inputEnd_ == 0;
     return !inputEnded_;
@@ -95,34 +86,6 @@ std::size_t Console::consume(Accept accept) {
         }
     }
     return consumed;
-}
-
-IntRead Console::readInt() {
-    // Most numbers stand whole in the buffer, with the character that ends them; those are taken here
-    // in one sweep, and everything else by the careful way across refills. The stop mark behind the
-    // buffered input is neither blank nor digit, so the scans need no bounds of their own.
-    const char* const data = input_.data();
-    const char* const end = data + inputEnd_;
-    const char* next = data + inputBegin_;
-    while (isSpace(*next)) {
-        ++next;
-    }
-    const bool negative = *next == '-';
-    if (negative || *next == '+') {
-        ++next;
-    }
-    const char* const digits = next;
-    std::uint64_t magnitude = 0;
-    while (isDigit(*next)) {
-        magnitude = magnitude * 10 + static_cast<std::uint64_t>(*next - '0');
-        ++next;
-    }
-    const std::uint64_t limit = negative ? std::uint64_t{1} << 31 : (std::uint64_t{1} << 31) - 1;
-    if (next > digits && next < end && next - digits <= 10 && magnitude <= limit) {
-        inputBegin_ = static_cast<std::size_t>(next - data);
-        return {ReadOutcome::value, static_cast<std::int32_t>(negative ? 0 - magnitude : magnitude)};
-    }
-    return readIntAcrossRefills();
 }
 
 IntRead Console::readIntAcrossRefills() {
@@ -152,12 +115,6 @@ IntRead Console::readIntAcrossRefills() {
     return {ReadOutcome::value, static_cast<std::int32_t>(value)};
 }
 
-void Console::reserve(std::size_t size) {
-    if (output_.size() - outputSize_ < size) {
-        flush();
-    }
-}
-
 void Console::writeAfterFlush(std::string_view text) {
     flush();
     if (text.size() > output_.size()) {
@@ -170,48 +127,61 @@ void Console::writeAfterFlush(std::string_view text) {
     outputSize_ = text.size();
 }
 
-void Console::writeInt(std::int32_t value, int width) {
-    static constexpr char pairs[] =
-        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-        "8081828384858687888990919293949596979899";
-    // The digits go in from the last, two at a time, at the end of a room of fixed size, which then is
-    // copied whole: a copy of known size is far cheaper than one of the number's own.
-    char room[2 * numberRoom];
-    char* const last = room + numberRoom;
-    char* first = last;
-    std::uint32_t magnitude = value < 0 ? 0u - static_cast<std::uint32_t>(value)
-                                        : static_cast<std::uint32_t>(value);
-    while (magnitude >= 100) {
-        first -= 2;
-        std::memcpy(first, pairs + magnitude % 100 * 2, 2);
-        magnitude /= 100;
+void Console::writeWideInt(std::int32_t value, std::size_t width) {
+    // Wider than any number: the blanks beyond the widest field, then the number in that field.
+    for (std::size_t k = widestField; k < width; ++k) {
+        writeChar(' ');
     }
-    if (magnitude >= 10) {
-        first -= 2;
-        std::memcpy(first, pairs + magnitude * 2, 2);
-    } else {
-        *--first = static_cast<char>('0' + magnitude);
-    }
-    if (value < 0) {
-        *--first = '-';
-    }
-    const auto length = static_cast<std::size_t>(last - first);
-    const std::size_t padding =
-        width > 0 && static_cast<std::size_t>(width) > length ? static_cast<std::size_t>(width) - length : 0;
-    if (padding > numberRoom / 2) {
-        // Wider than any width the programs use: no need to be quick.
-        for (std::size_t k = 0; k < padding; ++k) {
-            writeChar(' ');
+    writeInt(value, static_cast<int>(widestField));
+}
+
+ReadOutcome Console::readInts(std::int32_t* values, std::size_t count) {
+    const char* const data = input_.data();
+    const char* next = data + inputBegin_;
+    for (std::size_t k = 0; k < count; ++k) {
+        const Parsed parsed = parseWhole(next, data + inputEnd_);
+        if (parsed.after != nullptr) {
+            values[k] = parsed.value;
+            next = parsed.after;
+            continue;
         }
-        write({first, length});
+        inputBegin_ = static_cast<std::size_t>(next - data);
+        const IntRead read = readIntAcrossRefills();
+        if (read.outcome != ReadOutcome::value) {
+            return read.outcome;
+        }
+        values[k] = read.value;
+        next = data + inputBegin_;
+    }
+    inputBegin_ = static_cast<std::size_t>(next - data);
+    return ReadOutcome::value;
+}
+
+void Console::writeInts(const std::int32_t* values, std::size_t count, int width, std::string_view separator) {
+    const auto places = static_cast<std::size_t>(std::max(width, 0));
+    char gap[8];
+    if (places > widestField || separator.size() > sizeof gap) {
+        for (std::size_t k = 0; k < count; ++k) {
+            writeInt(values[k], width);
+            write(separator);
+        }
         return;
     }
-    reserve(numberRoom);
-    char* const out = output_.data() + outputSize_;
-    std::memset(out, ' ', numberRoom / 2);
-    std::memcpy(out + padding, first, numberRoom / 2);
-    outputSize_ += padding + length;
+    // The separator is copied in a piece of fixed size too; what lands behind it is overwritten next.
+    std::memcpy(gap, separator.data(), separator.size());
+    char* const out = output_.data();
+    std::size_t size = outputSize_;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (output_.size() - size < fieldRoom + sizeof gap) {
+            outputSize_ = size;
+            flush();
+            size = 0;
+        }
+        size += format(out + size, values[k], places);
+        std::memcpy(out + size, gap, sizeof gap);
+        size += separator.size();
+    }
+    outputSize_ = size;
 }
 
 void Console::writeFixed(double value, int decimals) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -141,6 +143,126 @@ TEST(ConsoleFlushing, InputAlreadyThereCostsNoWrite) {
         EXPECT_EQ(streams.output, "a");
     }
     EXPECT_EQ(streams.output, "abc");
+}
+
+}  // namespace
+
+namespace {
+
+// Inputs built from the pieces a reader has to tell apart, in every order.
+std::string randomTokens(std::mt19937& random, std::size_t count) {
+    static const char* const pieces[] = {
+        " ", "  ", "\n", "\t", "\r\n", "0", "7", "42", "-5", "+9", "255", "1000", "-1000", "1234567",
+        "12345678", "123456789", "2147483647", "-2147483648", "2147483648", "99999999999", "x", "-",
+        "+", "3a", "--1", "007", "abc",
+    };
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
+    std::string text;
+    for (std::size_t k = 0; k < count; ++k) {
+        text += pieces[pick(random)];
+    }
+    return text;
+}
+
+std::vector<IntRead> readOneByOne(const std::string& input, std::size_t chunk) {
+    StringStreams streams{input, chunk};
+    Console console(streams.streams());
+    std::vector<IntRead> reads;
+    for (IntRead read = console.readInt(); read.outcome != ReadOutcome::end; read = console.readInt()) {
+        reads.push_back(read);
+    }
+    return reads;
+}
+
+TEST(ConsoleReadInts, AgreesWithReadsOneByOne) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 300; ++round) {
+        const std::string input = randomTokens(random, 1 + round % 40);
+        const std::size_t chunk = round % 3 == 0 ? 1 : round % 3 == 1 ? 5 : std::string::npos;
+        SCOPED_TRACE("input '" + input + "', chunk " + std::to_string(chunk));
+        const std::vector<IntRead> expected = readOneByOne(input, chunk);
+
+        StringStreams streams{input, chunk};
+        Console console(streams.streams());
+        std::size_t k = 0;
+        while (k < expected.size()) {
+            // Runs of values in one call, each stopped by the read that gives none.
+            std::vector<std::int32_t> values(expected.size() - k);
+            const ReadOutcome outcome = console.readInts(values.data(), values.size());
+            std::size_t read = 0;
+            while (k + read < expected.size() && expected[k + read].outcome == ReadOutcome::value) {
+                ASSERT_EQ(values[read], expected[k + read].value);
+                ++read;
+            }
+            k += read;
+            if (k == expected.size()) {
+                EXPECT_EQ(outcome, ReadOutcome::value);
+                break;
+            }
+            ASSERT_EQ(outcome, expected[k].outcome);
+            ++k;
+        }
+        EXPECT_EQ(console.readInt().outcome, ReadOutcome::end);
+    }
+}
+
+TEST(ConsoleWriteInts, AgreesWithWritesOneByOne) {
+    const std::vector<std::int32_t> values = {0,     5,      -5,        99,         100,      255,   999,
+                                              1000,  -999,   123456789, 2147483647, -2147483647 - 1};
+    for (int width : {0, 1, 2, 3, 4, 5, 11, 12, 13, 20}) {
+        for (std::string_view separator : {"", "   ", ", ", "0123456789"}) {
+            StringStreams one;
+            StringStreams all;
+            {
+                Console single(one.streams());
+                Console batch(all.streams());
+                for (std::int32_t value : values) {
+                    single.writeInt(value, width);
+                    single.write(separator);
+                }
+                batch.writeInts(values.data(), values.size(), width, separator);
+            }
+            EXPECT_EQ(all.output, one.output) << "width " << width << ", separator '" << separator << "'";
+        }
+    }
+    char expected[64];
+    StringStreams streams;
+    {
+        Console console(streams.streams());
+        for (std::int32_t value : values) {
+            for (int width : {0, 3, 4, 13, 20}) {
+                console.writeInt(value, width);
+                console.writeChar('|');
+            }
+        }
+    }
+    std::string printed;
+    for (std::int32_t value : values) {
+        for (int width : {0, 3, 4, 13, 20}) {
+            std::snprintf(expected, sizeof expected, "%*d|", width, value);
+            printed += expected;
+        }
+    }
+    EXPECT_EQ(streams.output, printed);
+}
+
+TEST(ConsoleWriteInts, ManyFieldsAcrossTheBufferEdge) {
+    std::vector<std::int32_t> values(300000);
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        values[k] = static_cast<std::int32_t>(k * 7919 % 2000) - 500;
+    }
+    StringStreams streams;
+    {
+        Console console(streams.streams());
+        console.writeInts(values.data(), values.size(), 3, "   ");
+    }
+    std::string printed;
+    char field[32];
+    for (std::int32_t value : values) {
+        std::snprintf(field, sizeof field, "%3d   ", value);
+        printed += field;
+    }
+    EXPECT_EQ(streams.output, printed);
 }
 
 }  // namespace

@@ -1,0 +1,6 @@
+#include "palettecount.hpp"
+
+int main() {
+    Console console(standardStreams());
+    return palettecount(console, runtimeHeap());
+}
