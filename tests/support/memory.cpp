@@ -42,6 +42,7 @@ bool FailingHeap::refuses() {
 
 void* FailingHeap::allocate(void* self, std::size_t bytes) {
     auto& heap = *static_cast<FailingHeap*>(self);
+    heap.requests_.push_back("uninitialised " + std::to_string(bytes));
     if (heap.refuses()) {
         return nullptr;
     }
@@ -54,6 +55,7 @@ void* FailingHeap::allocate(void* self, std::size_t bytes) {
 
 void* FailingHeap::allocateZeroed(void* self, std::size_t count, std::size_t size) {
     auto& heap = *static_cast<FailingHeap*>(self);
+    heap.requests_.push_back("zero-filled " + std::to_string(count) + "x" + std::to_string(size));
     if (heap.refuses()) {
         return nullptr;
     }

@@ -37,6 +37,8 @@ public:
     Heap heap();
     int allocations() const { return allocations_; }
     std::size_t outstanding() const { return blocks_.size(); }
+    // Every request in order, as "uninitialised BYTES" or "zero-filled COUNTxSIZE".
+    const std::vector<std::string>& requests() const { return requests_; }
 
 private:
     static void* allocate(void* self, std::size_t bytes);
@@ -47,6 +49,7 @@ private:
     int failingAllocation_;
     int allocations_ = 0;
     std::vector<void*> blocks_;
+    std::vector<std::string> requests_;
 };
 
 struct CourseRun {
