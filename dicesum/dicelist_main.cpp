@@ -1,0 +1,6 @@
+#include "dicelist.hpp"
+
+int main() {
+    Console console(standardStreams());
+    return dicelist(console, runtimeHeap());
+}

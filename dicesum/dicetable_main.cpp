@@ -1,0 +1,6 @@
+#include "dicetable.hpp"
+
+int main() {
+    Console console(standardStreams());
+    return dicetable(console, runtimeHeap());
+}
