@@ -108,20 +108,21 @@ inline Console::Parsed Console::parseWhole(const char* next, const char* end) {
     while (isSpace(*next)) {
         ++next;
     }
-    const bool negative = *next == '-';
-    if (negative || *next == '+') {
-        ++next;
-    }
-    // Eight characters at once, the first in the lowest byte. Less '0', a digit is a byte below 10, and
-    // adding 0x76 sets the top bit of exactly the bytes that were not below 10; borrows and carries out
-    // of a byte only disturb the bytes behind it.
+    // Eight characters at once, the first in the lowest byte; a sign in front is taken as a leading
+    // zero, so that one look tells everything and the next number's place waits on nothing else.
     std::uint64_t eight;
     std::memcpy(&eight, next, sizeof eight);
+    const auto first = static_cast<unsigned char>(eight);
+    const bool negative = first == '-';
+    const std::uint64_t sign = negative || first == '+' ? 1 : 0;
+    eight ^= (first ^ std::uint64_t{'0'}) & (0 - sign);
+    // Less '0', a digit is a byte below 10, and adding 0x76 sets the top bit of exactly the bytes that
+    // were not below 10; borrows and carries out of a byte only disturb the bytes behind it.
     constexpr std::uint64_t ones = 0x0101010101010101;
     const std::uint64_t lessZero = eight - 0x30 * ones;
     const std::uint64_t stops = ((lessZero + 0x76 * ones) | lessZero) & (0x80 * ones);
-    const int length = std::countr_zero(stops) / 8;
-    if (length == 0 || length == 8 || next + length >= end) {
+    const auto length = static_cast<std::size_t>(std::countr_zero(stops) / 8);
+    if (length == sign || length == 8 || next + length >= end) {
         return {nullptr, 0};
     }
     // The digits moved to the top with zeros below them, then summed in pairs, fours and eights.
