@@ -177,7 +177,7 @@ std::vector<IntRead> readOneByOne(const std::string& input, std::size_t chunk) {
 TEST(ConsoleReadInts, AgreesWithReadsOneByOne) {
     std::mt19937 random(7);
     for (int round = 0; round < 300; ++round) {
-        const std::string input = randomTokens(random, 1 + round % 40);
+        const std::string input = randomTokens(random, static_cast<std::size_t>(1 + round % 40));
         const std::size_t chunk = round % 3 == 0 ? 1 : round % 3 == 1 ? 5 : std::string::npos;
         SCOPED_TRACE("input '" + input + "', chunk " + std::to_string(chunk));
         const std::vector<IntRead> expected = readOneByOne(input, chunk);
