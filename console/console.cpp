@@ -1,13 +1,13 @@
 #include "console.hpp"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -157,7 +157,8 @@ ReadOutcome Console::readInts(std::int32_t* values, std::size_t count) {
     return ReadOutcome::value;
 }
 
-void Console::writeInts(const std::int32_t* values, std::size_t count, int width, std::string_view separator) {
+void Console::writeInts(const std::int32_t* values, std::size_t count, int width,
+                        std::string_view separator) {
     const auto places = static_cast<std::size_t>(std::max(width, 0));
     char gap[8];
     if (places > widestField || separator.size() > sizeof gap) {

@@ -98,7 +98,8 @@ private:
     std::size_t outputSize_ = 0;
 };
 
-static_assert(std::endian::native == std::endian::little, "parseWhole takes the first of eight bytes as the lowest");
+static_assert(std::endian::native == std::endian::little,
+              "parseWhole takes the first of eight bytes as the lowest");
 
 // The paths that every number takes are inline, so that a program's loops make no call per number.
 
@@ -179,8 +180,8 @@ inline std::size_t Console::format(char* field, std::int32_t value, std::size_t 
     static constexpr std::uint32_t powersOfTen[] = {0,      10,      100,      1000,      10000,
                                                     100000, 1000000, 10000000, 100000000, 1000000000};
     // Unsigned, so that the magnitude of the smallest value is no overflow.
-    std::uint32_t magnitude = value < 0 ? 0u - static_cast<std::uint32_t>(value)
-                                        : static_cast<std::uint32_t>(value);
+    std::uint32_t magnitude =
+        value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
     // The count of digits from the count of bits, and one more where that guess falls short.
     const auto guess = static_cast<std::size_t>(std::bit_width(magnitude | 1) * 1233 >> 12);
     const std::size_t length = guess + (magnitude >= powersOfTen[guess] ? 1 : 0) + (value < 0 ? 1 : 0);

@@ -76,7 +76,9 @@ public:
     Heap heap() { return {this, allocate, allocateZeroed, release}; }
 
 private:
-    static void* allocate(void* self, std::size_t bytes) { return static_cast<BoundedHeap*>(self)->take(bytes, false); }
+    static void* allocate(void* self, std::size_t bytes) {
+        return static_cast<BoundedHeap*>(self)->take(bytes, false);
+    }
     static void* allocateZeroed(void* self, std::size_t count, std::size_t size) {
         if (size != 0 && count > limit / size) {
             return nullptr;

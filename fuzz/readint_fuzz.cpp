@@ -53,8 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    const std::vector<IntRead> expected =
-        plainReading({reinterpret_cast<const char*>(data + 1), size - 1});
+    const std::vector<IntRead> expected = plainReading({reinterpret_cast<const char*>(data + 1), size - 1});
 
     FuzzStreams one(data, size);
     {

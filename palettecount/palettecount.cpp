@@ -109,7 +109,8 @@ int palettecount(Console& console, const Heap& heap) {
         console.writeChar('\n');
     }
 
-    auto** palette = static_cast<PaletteBin**>(heap.allocateZeroed(heap.context, binCount, sizeof(PaletteBin*)));
+    auto** palette =
+        static_cast<PaletteBin**>(heap.allocateZeroed(heap.context, binCount, sizeof(PaletteBin*)));
     if (palette == nullptr) {
         console.write(outOfMemory);
         return -1;

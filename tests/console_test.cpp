@@ -1,5 +1,5 @@
-#include "case_name.hpp"
 #include "console.hpp"
+#include "case_name.hpp"
 #include "cp1254.hpp"
 #include "memory.hpp"
 
@@ -66,8 +66,7 @@ TEST_P(ReadOutcomes, WholeAndByteByByte) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Console, ReadOutcomes, testing::ValuesIn(readCases),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(Console, ReadOutcomes, testing::ValuesIn(readCases), CaseName());
 
 TEST(ConsoleOutput, IntegersAsPrintfWritesThem) {
     struct Case {
@@ -76,9 +75,14 @@ TEST(ConsoleOutput, IntegersAsPrintfWritesThem) {
         const char* text;
     };
     const Case cases[] = {
-        {0, 0, "0"},           {-1, 0, "-1"},          {2147483647, 0, "2147483647"},
-        {-2147483647 - 1, 0, "-2147483648"},           {5, 3, "  5"},
-        {255, 3, "255"},       {1234, 3, "1234"},      {-5, 4, "  -5"},
+        {0, 0, "0"},
+        {-1, 0, "-1"},
+        {2147483647, 0, "2147483647"},
+        {-2147483647 - 1, 0, "-2147483648"},
+        {5, 3, "  5"},
+        {255, 3, "255"},
+        {1234, 3, "1234"},
+        {-5, 4, "  -5"},
         {-2147483647 - 1, 4, "-2147483648"},
     };
     for (const Case& c : cases) {
@@ -152,9 +156,10 @@ namespace {
 // Inputs built from the pieces a reader has to tell apart, in every order.
 std::string randomTokens(std::mt19937& random, std::size_t count) {
     static const char* const pieces[] = {
-        " ", "  ", "\n", "\t", "\r\n", "0", "7", "42", "-5", "+9", "255", "1000", "-1000", "1234567",
-        "12345678", "123456789", "2147483647", "-2147483648", "2147483648", "99999999999", "x", "-",
-        "+", "3a", "--1", "007", "abc",
+        " ",        "  ",        "\n",         "\t",          "\r\n",       "0",           "7",
+        "42",       "-5",        "+9",         "255",         "1000",       "-1000",       "1234567",
+        "12345678", "123456789", "2147483647", "-2147483648", "2147483648", "99999999999", "x",
+        "-",        "+",         "3a",         "--1",         "007",        "abc",
     };
     std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
     std::string text;
@@ -207,8 +212,8 @@ TEST(ConsoleReadInts, AgreesWithReadsOneByOne) {
 }
 
 TEST(ConsoleWriteInts, AgreesWithWritesOneByOne) {
-    const std::vector<std::int32_t> values = {0,     5,      -5,        99,         100,      255,   999,
-                                              1000,  -999,   123456789, 2147483647, -2147483647 - 1};
+    const std::vector<std::int32_t> values = {0,   5,    -5,   99,        100,        255,
+                                              999, 1000, -999, 123456789, 2147483647, -2147483647 - 1};
     for (int width : {0, 1, 2, 3, 4, 5, 11, 12, 13, 20}) {
         for (std::string_view separator : {"", "   ", ", ", "0123456789"}) {
             StringStreams one;

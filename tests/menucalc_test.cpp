@@ -9,13 +9,13 @@
 
 namespace {
 
-const std::string menu(cp1254(
-    "Toplama için 1'e basınız.\n"
-    "Çıkarma için 2'e basınız.\n"
-    "Çarpma için 3'e basınız.\n"
-    "Bölme için 4'e basınız.\n"
-    "Faktoriyel için 5'e basınız.\n"
-    "Çıkış için 6'e basınız.\n"));
+const std::string menu(
+    cp1254("Toplama için 1'e basınız.\n"
+           "Çıkarma için 2'e basınız.\n"
+           "Çarpma için 3'e basınız.\n"
+           "Bölme için 4'e basınız.\n"
+           "Faktoriyel için 5'e basınız.\n"
+           "Çıkış için 6'e basınız.\n"));
 const std::string retry(cp1254("Geçerli bir giriş yapmadınız, lütfen tekrar deneyiniz.. \n"));
 const std::string factorialPrompt(cp1254("n! , n değerini giriniz."));
 const std::string divisionByZero(cp1254("Sıfıra bölünemez.\n"));
@@ -49,7 +49,8 @@ const Session sessions[] = {
     {"MultiplyWraps",
      "3 65536 65536 3 -2147483648 -1 6",
      {operandPrompts + "65536 * 65536 = 0\n", operandPrompts + "-2147483648 * -1 = -2147483648\n"}},
-    {"SmallestDividedByMinusOneWraps", "4 -2147483648 -1 6",
+    {"SmallestDividedByMinusOneWraps",
+     "4 -2147483648 -1 6",
      {operandPrompts + "-2147483648 / -1 = -2147483648\n"}},
     {"DivisionByZero", "4 7 0 1 1 1 6", {operandPrompts + divisionByZero, operandPrompts + "1 + 1 = 2\n"}},
     {"FactorialOfFive", "5 5 6", {factorialPrompt + "5! = 5 * 4 * 3 * 2 * 1 = 120 \n"}},
@@ -59,13 +60,19 @@ const Session sessions[] = {
      {factorialPrompt + countdown(13, "1932053504"), factorialPrompt + countdown(16, "2004189184"),
       factorialPrompt + countdown(20, "-2102132736")}},
     {"FactorialWrapsToZero", "5 40 6", {factorialPrompt + countdown(40, "0")}},
-    {"FactorialOfZeroAndBelowLeavesThePrefix", "5 0 5 -3 6", {factorialPrompt + "0! = ", factorialPrompt + "-3! = "}},
+    {"FactorialOfZeroAndBelowLeavesThePrefix",
+     "5 0 5 -3 6",
+     {factorialPrompt + "0! = ", factorialPrompt + "-3! = "}},
     {"InvalidChoices", "0 7 -1 2147483647 6", {retry, retry, retry, retry}},
     {"WordForAChoiceIsConsumed", "add 1x 6", {retry, "input 1 : " + retry}},
     {"ChoiceBeyond32Bits", "4294967297 6", {retry}},
-    {"WordForAnOperand", "1 x 1 5 y 3 4 5 6", {"input 1 : " + retry, operandPrompts + retry, operandPrompts + "4 * 5 = 20\n"}},
+    {"WordForAnOperand",
+     "1 x 1 5 y 3 4 5 6",
+     {"input 1 : " + retry, operandPrompts + retry, operandPrompts + "4 * 5 = 20\n"}},
     {"WordForN", "5 n 5 3 6", {factorialPrompt + retry, factorialPrompt + "3! = 3 * 2 * 1 = 6 \n"}},
-    {"SeveralNumbersOnALine", "3 6 7 1 -1 -1\n6\n", {operandPrompts + "6 * 7 = 42\n", operandPrompts + "-1 + -1 = -2\n"}},
+    {"SeveralNumbersOnALine",
+     "3 6 7 1 -1 -1\n6\n",
+     {operandPrompts + "6 * 7 = 42\n", operandPrompts + "-1 + -1 = -2\n"}},
     {"ExitIgnoresTheRest", "6 1 2 3", {}},
     {"EndAtTheChoice", "", {}},
     {"EndAtTheChoiceAfterAnOperation", "1 2 3", {operandPrompts + "2 + 3 = 5\n"}},

@@ -1,6 +1,6 @@
+#include "palettecount.hpp"
 #include "case_name.hpp"
 #include "memory.hpp"
-#include "palettecount.hpp"
 #include "process.hpp"
 
 #include <gtest/gtest.h>
@@ -46,15 +46,17 @@ const Run runs[] = {
          "-126      3   \n 253      2   \n 254      1   \n",
      0},
     {"PixelsBeyondTheBinsCountInTheNearest", "2 2\n-127 381\n1000 -5000\n",
-     rowRequests(2) + matrixHeading + "-127   381   \n1000   -5000   \n" +
-         "-5000      2   \n" + emptyBin + "1000      2   \n",
+     rowRequests(2) + matrixHeading + "-127   381   \n1000   -5000   \n" + "-5000      2   \n" + emptyBin +
+         "1000      2   \n",
      0},
     {"WideValuesAreNotCut", "1 2 2147483647 -2147483648",
      rowRequests(1) + matrixHeading + "2147483647   -2147483648   \n" + "-2147483648      1   \n" + emptyBin +
          "2147483647      1   \n",
      0},
-    {"NumbersAnywhereOnTheLines", "2\n2 1\n2 3 4", rowRequests(2) + matrixHeading + "  1     2   \n  3     4   \n" +
-         "   4      4   \n" + emptyBin + emptyBin, 0},
+    {"NumbersAnywhereOnTheLines", "2\n2 1\n2 3 4",
+     rowRequests(2) + matrixHeading + "  1     2   \n  3     4   \n" + "   4      4   \n" + emptyBin +
+         emptyBin,
+     0},
     {"ZeroRows", "0 5\n", matrixHeading + emptyBin + emptyBin + emptyBin, 0},
     {"ZeroRowsWithNegativeColumns", "0 -3\n", matrixHeading + emptyBin + emptyBin + emptyBin, 0},
     {"ZeroColumns", "2 0\n", rowRequests(2) + matrixHeading + "\n\n" + emptyBin + emptyBin + emptyBin, 0},
@@ -97,9 +99,10 @@ TEST(Palettecount, RowsAreUninitialisedAndBinsZeroFilledAndAllReleased) {
     FailingHeap heap;
     const CourseRun run = runCourse(palettecount, "2 3\n0 128 255\n255 0 128\n", heap.heap());
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(heap.requests(), (std::vector<std::string>{"uninitialised 16", "uninitialised 12", "uninitialised 12",
-                                                         "zero-filled 3x8", "zero-filled 1x8", "zero-filled 1x8",
-                                                         "zero-filled 1x8"}));
+    EXPECT_EQ(heap.requests(),
+              (std::vector<std::string>{"uninitialised 16", "uninitialised 12", "uninitialised 12",
+                                        "zero-filled 3x8", "zero-filled 1x8", "zero-filled 1x8",
+                                        "zero-filled 1x8"}));
     EXPECT_EQ(heap.outstanding(), 0u);
 }
 
@@ -121,7 +124,7 @@ TEST(Palettecount, EachAllocationThatFailsEndsTheRunWithTheMessage) {
         std::string before;
     };
     const Failure failures[] = {
-        {"row table", 0, ""},         {"first row", 1, ""},       {"last row", 2, ""},
+        {"row table", 0, ""},          {"first row", 1, ""},      {"last row", 2, ""},
         {"palette table", 3, printed}, {"first bin", 4, printed}, {"last bin", 6, printed},
     };
     for (const Failure& failure : failures) {

@@ -1,7 +1,7 @@
+#include "pointsort.hpp"
 #include "case_name.hpp"
 #include "distance.hpp"
 #include "memory.hpp"
-#include "pointsort.hpp"
 #include "process.hpp"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ TEST(Distance, FromTheOrigin) {
         const char* shown;
     };
     const Case cases[] = {
-        {{12, 10, 5}, "16.401220"}, {{2, 5, 2}, "5.744563"},   {{4, 2, 0}, "4.472136"},
+        {{12, 10, 5}, "16.401220"}, {{2, 5, 2}, "5.744563"},    {{4, 2, 0}, "4.472136"},
         {{8, 3, 4}, "9.433981"},    {{10, 12, 1}, "15.652476"}, {{0, 0, 0}, "0.000000"},
         {{-3, -4, 0}, "5.000000"},
     };
@@ -149,8 +149,7 @@ TEST_P(PointsortAnswers, ListsSortsAndListsAgain) {
     EXPECT_EQ(run.status, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pointsort, PointsortAnswers, testing::ValuesIn(answerCases),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(Pointsort, PointsortAnswers, testing::ValuesIn(answerCases), CaseName());
 
 TEST(Pointsort, AnswersThePromptOnlyAfterItArrivesOverPipes) {
     Dialogue dialogue(POINTSORT);

@@ -1,13 +1,13 @@
 #include "process.hpp"
 
-#include <cerrno>
-#include <csignal>
 #include <poll.h>
 #include <spawn.h>
-#include <stdexcept>
 #include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cerrno>
+#include <csignal>
+#include <stdexcept>
 #include <vector>
 
 extern char** environ;

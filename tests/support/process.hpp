@@ -1,8 +1,8 @@
 #pragma once
 
+#include <sys/types.h>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
 // What a finished program left: its standard output and error, and its exit status (or minus the
 // signal that ended it).
