@@ -189,12 +189,12 @@ inline std::size_t Console::format(char* field, std::int32_t value, std::size_t 
     char* first = field + size;
     while (magnitude >= 100) {
         first -= 2;
-        std::memcpy(first, pairs + magnitude % 100 * 2, 2);
+        std::memcpy(first, pairs + std::size_t{magnitude % 100} * 2, 2);
         magnitude /= 100;
     }
     if (magnitude >= 10) {
         first -= 2;
-        std::memcpy(first, pairs + magnitude * 2, 2);
+        std::memcpy(first, pairs + std::size_t{magnitude} * 2, 2);
     } else {
         *--first = static_cast<char>('0' + magnitude);
     }

@@ -112,10 +112,12 @@ template <typename Course>
 std::optional<int> runFuzzed(const std::uint8_t* data, std::size_t size, Course course) {
     FuzzStreams streams(data, size);
     BoundedHeap heap;
+    Console console(streams.streams());
     int status = 0;
     try {
-        Console console(streams.streams());
         status = course(console, heap.heap());
+        // Here, so that the console's own last flush has nothing left that could reach the cap.
+        console.flush();
     } catch (const FuzzStreams::CapReached&) {
         return std::nullopt;
     }

@@ -53,7 +53,7 @@ IntRead ask(Console& console, std::string_view prompt) {
 
 int menucalc(Console& console) {
     // Nothing written depends on the locale, so whether it exists does not matter.
-    std::setlocale(LC_ALL, "turkish");
+    (void)std::setlocale(LC_ALL, "turkish");
 
     bool running = true;
     while (running) {

@@ -10,7 +10,7 @@ std::size_t readString(void* context, char* buffer, std::size_t capacity) {
     auto& self = *static_cast<StringStreams*>(context);
     self.deliveredAtRead.push_back(self.output.size());
     const std::size_t size = std::min({capacity, self.chunk, self.input.size() - self.position});
-    std::memcpy(buffer, self.input.data() + self.position, size);
+    self.input.copy(buffer, size, self.position);
     self.position += size;
     return size;
 }

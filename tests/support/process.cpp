@@ -10,8 +10,6 @@
 #include <stdexcept>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
 // Long enough for any healthy run on a loaded machine; only a stalled program reaches it.
@@ -51,6 +49,7 @@ pid_t spawn(const std::vector<std::string>& arguments, int input, int output, in
     posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, errors, STDERR_FILENO);
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
@@ -95,7 +94,7 @@ Finished runShell(const std::string& command, std::string_view input) {
 
 Dialogue::Dialogue(const std::string& program) {
     // The test writes into a pipe whose reader may already be gone.
-    std::signal(SIGPIPE, SIG_IGN);
+    (void)std::signal(SIGPIPE, SIG_IGN);
     int toProgram[2];
     int fromProgram[2];
     if (::pipe(toProgram) != 0 || ::pipe(fromProgram) != 0) {
