@@ -58,6 +58,33 @@ void countBins(const std::int32_t* row, std::int32_t cols, std::int32_t (&counts
     counts[2] += third;
 }
 
+// Gives each bin the count of its pixels and the last of them in row-major order, as one pass that sets
+// value and count pixel by pixel would. The counts come from one sweep whose sums stay in registers;
+// the last pixels are then looked for from the image's end, where each non-empty bin is met soon.
+void binPixels(std::int32_t* const* matrix, std::int32_t rows, std::int32_t cols,
+               PaletteBin* const* palette) {
+    std::int32_t counts[binCount] = {};
+    for (std::int32_t r = 0; r < rows; ++r) {
+        countBins(matrix[r], cols, counts);
+    }
+    std::int32_t unmet = 0;
+    for (std::int32_t b = 0; b < binCount; ++b) {
+        palette[b]->count = counts[b];
+        unmet += counts[b] > 0 ? 1 : 0;
+    }
+    bool met[binCount] = {};
+    for (std::int32_t r = rows - 1; r >= 0 && unmet > 0; --r) {
+        for (std::int32_t c = cols - 1; c >= 0 && unmet > 0; --c) {
+            const std::int32_t bin = binOf(matrix[r][c]);
+            if (!met[bin]) {
+                met[bin] = true;
+                palette[bin]->value = matrix[r][c];
+                --unmet;
+            }
+        }
+    }
+}
+
 }  // namespace
 
 int palettecount(Console& console, const Heap& heap) {
@@ -122,29 +149,7 @@ int palettecount(Console& console, const Heap& heap) {
             return -1;
         }
     }
-    // Each bin ends with its count and its last pixel in row-major order. The counts come from one
-    // sweep whose sums stay in registers; the last pixels are then looked for from the image's end,
-    // where each non-empty bin is met after a few pixels.
-    std::int32_t counts[binCount] = {};
-    for (std::int32_t r = 0; r < rows; ++r) {
-        countBins(matrix[r], cols, counts);
-    }
-    std::int32_t unmet = 0;
-    for (std::int32_t b = 0; b < binCount; ++b) {
-        palette[b]->count = counts[b];
-        unmet += counts[b] > 0 ? 1 : 0;
-    }
-    bool met[binCount] = {};
-    for (std::int32_t r = rows - 1; r >= 0 && unmet > 0; --r) {
-        for (std::int32_t c = cols - 1; c >= 0 && unmet > 0; --c) {
-            const std::int32_t bin = binOf(matrix[r][c]);
-            if (!met[bin]) {
-                met[bin] = true;
-                palette[bin]->value = matrix[r][c];
-                --unmet;
-            }
-        }
-    }
+    binPixels(matrix, rows, cols, palette);
     for (std::int32_t b = 0; b < binCount; ++b) {
         console.writeInt(palette[b]->value, 4);
         console.write("   ");

@@ -57,6 +57,10 @@ const Run runs[] = {
      rowRequests(2) + matrixHeading + "  1     2   \n  3     4   \n" + "   4      4   \n" + emptyBin +
          emptyBin,
      0},
+    {"LastPixelsOfTheBinsStandFarApart", "2 3\n1 200 300\n2 3 4\n",
+     rowRequests(2) + matrixHeading + "  1   200   300   \n  2     3     4   \n" +
+         "   4      4   \n 200      1   \n 300      1   \n",
+     0},
     {"ZeroRows", "0 5\n", matrixHeading + emptyBin + emptyBin + emptyBin, 0},
     {"ZeroRowsWithNegativeColumns", "0 -3\n", matrixHeading + emptyBin + emptyBin + emptyBin, 0},
     {"ZeroColumns", "2 0\n", rowRequests(2) + matrixHeading + "\n\n" + emptyBin + emptyBin + emptyBin, 0},
