@@ -68,15 +68,9 @@ int menucalc(Console& console) {
         case 2:
         case 3:
         case 4: {
+            // The second operand is asked for only after a first that could be read.
             const IntRead first = ask(console, "input 1 : ");
-            if (first.outcome == ReadOutcome::end) {
-                return 0;
-            }
-            if (first.outcome == ReadOutcome::invalid) {
-                console.writeLine(retry);
-                break;
-            }
-            const IntRead second = ask(console, "input 2 : ");
+            const IntRead second = first.outcome == ReadOutcome::value ? ask(console, "input 2 : ") : first;
             if (second.outcome == ReadOutcome::end) {
                 return 0;
             }
