@@ -65,7 +65,7 @@ private:
 // course leaves behind when it ends at once.
 class BoundedHeap {
 public:
-    static constexpr std::size_t limit = std::size_t{64} << 20;
+    static constexpr std::size_t limit = std::size_t{16} << 20;
 
     ~BoundedHeap() {
         for (void* block : blocks_) {
