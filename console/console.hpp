@@ -84,7 +84,7 @@ private:
     Streams streams_;
     // Behind what a read fills: the stop mark that ends every scan, neither blank nor digit, so that the
     // scans need no bounds of their own, and room for a look at eight bytes from the stop mark.
-    static constexpr std::size_t inputCapacity = 1 << 16;
+    static constexpr std::size_t inputCapacity = 1 << 18;
     std::array<char, inputCapacity + 1 + sizeof(std::uint64_t)> input_{};
     std::size_t inputBegin_ = 0;
     std::size_t inputEnd_ = 0;
