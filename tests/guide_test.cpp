@@ -10,8 +10,8 @@ namespace {
 
 // The menu as a UTF-8 terminal should show it; this source is UTF-8.
 const char* const menuLines[] = {
-    "Toplama için 1'e basınız.",   "Çıkarma için 2'e basınız.",    "Çarpma için 3'e basınız.",
-    "Bölme için 4'e basınız.",     "Faktoriyel için 5'e basınız.", "Çıkış için 6'e basınız.",
+    "Toplama için 1'e basınız.", "Çıkarma için 2'e basınız.",    "Çarpma için 3'e basınız.",
+    "Bölme için 4'e basınız.",   "Faktoriyel için 5'e basınız.", "Çıkış için 6'e basınız.",
 };
 
 std::string menuWith(const std::string& lineEnd) {
