@@ -136,24 +136,13 @@ void Console::writeWideInt(std::int32_t value, std::size_t width) {
 }
 
 ReadOutcome Console::readInts(std::int32_t* values, std::size_t count) {
-    const char* const data = input_.data();
-    const char* next = data + inputBegin_;
     for (std::size_t k = 0; k < count; ++k) {
-        const Parsed parsed = parseWhole(next, data + inputEnd_);
-        if (parsed.after != nullptr) {
-            values[k] = parsed.value;
-            next = parsed.after;
-            continue;
-        }
-        inputBegin_ = static_cast<std::size_t>(next - data);
-        const IntRead read = readIntAcrossRefills();
+        const IntRead read = readInt();
         if (read.outcome != ReadOutcome::value) {
             return read.outcome;
         }
         values[k] = read.value;
-        next = data + inputBegin_;
     }
-    inputBegin_ = static_cast<std::size_t>(next - data);
     return ReadOutcome::value;
 }
 
